@@ -1,0 +1,156 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "ui/Controls.h"
+#include "ui/Handles.h"
+#include "ui/Page.h"
+#include "ui/Window.h"
+#include "window/Face.h"
+
+// The settings window (class "TOrbinSettings", caption "Orbin Settings"): owns every control of the six
+// pages, one handler method per control event. Between a load and a save the settings live only here.
+// Controls are public, under the names the rest of the program and the tests use.
+class SettingsWindow : public ui::Window {
+public:
+    SettingsWindow();
+    ~SettingsWindow() override;
+
+    void Create();  // the window and all controls, then the creation steps and the initial load
+    void Show();
+
+    // --- Services that reach outside the window; tests put stand-ins here. ------------------------
+    // Runs a program or opens a document through the shell ("open" verb, shown normally).
+    std::function<void(const std::wstring& file, const std::wstring& parameters)> shellOpen;
+
+    // --- Module-level values ----------------------------------------------------------------------
+    std::wstring programFolder;  // folder of this executable, with a trailing separator
+    FaceText* selectedElement = nullptr;
+    FaceText backgroundElement;
+
+    // --- Header -----------------------------------------------------------------------------------
+    ui::Label Label21;
+    ui::Label Label4;
+    ui::Picture Image1;
+
+    // --- Pages ------------------------------------------------------------------------------------
+    ui::PageControl PageControl1;
+    ui::Page tsgeneral, TabSheet1, TabSheet3, TabSheet5, tsclock, TabSheet2;
+
+    // --- Command bar ------------------------------------------------------------------------------
+    ui::Button Button2;  // "Close"
+    ui::Button Button4;  // "Reload"
+    ui::Button Button1;  // "Apply"
+
+    // --- General page -----------------------------------------------------------------------------
+    ui::Frame GeneralFrame;
+    ui::CheckBox CheckBox3, CheckBox4, cbballoon, CheckBox6, CheckBox13, CheckBox14, CheckBox15, CheckBox18;
+    ui::CheckBox CheckBox5;
+    ui::TimePicker DateTimePicker1;
+    ui::Button SpeedButton5;
+    ui::CheckBox CheckBox7;
+    ui::TimePicker DateTimePicker2;
+    ui::Button SpeedButton3;
+    ui::Frame HiddenFrame;
+    ui::CheckBox CheckBox10;
+    ui::Label Label25;
+    ui::CheckBox CheckBox11, CheckBox12, CheckBox16, CheckBox17;
+    ui::Label Label24, Label23;
+    ui::TrackBar TrackBar3;
+
+    // --- Visual page ------------------------------------------------------------------------------
+    ui::Label Label5;
+    ui::ColorBox ColorBox1;
+    ui::Label Label11;
+    ui::ComboBox ComboBox1;
+    ui::Label Label12;
+    ui::TrackBar TrackBar1;
+    ui::Label Label31;
+    FacePanel Panel1;
+    FaceText Label1, Label2, Label3;  // Time, Date, Day
+    ui::Memo Memo2;
+    ui::Frame PositionFrame;
+    ui::Label Label13;
+    ui::Button SpeedButton1, SpeedButton2;  // "Up", "Down"
+    ui::Label Label15, Label16;
+    ui::TrackBar TrackBar2;
+    ui::Label Label17;
+    ui::CheckBox CheckBox1;
+    ui::Button Button3;
+
+    // --- Sounds page ------------------------------------------------------------------------------
+    ui::Label Label14;
+    ui::ListView ListView1;
+    ui::Frame SoundFrame;
+    ui::Label Label10, Label8;
+    ui::Edit eaddsound;
+    ui::GlyphButton sbopensnd, sbplysndopen;
+    ui::Label Label9;
+    ui::ComboBox cbhour;
+    ui::GlyphButton sbadsnd;
+    ui::CheckBox cbenabsnd;
+    ui::GlyphButton sbdelsnd;
+    ui::CheckBox cbdisableballonsounds;
+    ui::GlyphButton sbplysndlist;
+    ui::PopupMenu PopupMenu1;
+    ui::MenuItem Play1, Stop1, Delete1, N1, Add1;
+
+    // --- Calendar page ----------------------------------------------------------------------------
+    ui::Frame CalendarFrame;
+    ui::CheckBox cbcalfixday;
+    ui::Button SpeedButton6;
+
+    // --- Clock page -------------------------------------------------------------------------------
+    ui::Frame ClockFrame;
+    ui::CheckBox CheckBox9, CheckBox2;
+    ui::Button SpeedButton4;
+
+    // --- About page -------------------------------------------------------------------------------
+    ui::Label Label6, Label7;
+    ui::Memo Memo1;
+
+    ui::ToolTips hints;
+
+    // --- Window-wide behaviour --------------------------------------------------------------------
+    void ShowCommandButtons(bool visible);
+    void Label4Click();
+    void Label4MouseEnter();
+    void Label4MouseLeave();
+    void Button2Click();
+    void ActivationMessage();
+    void tsgeneralShow();
+    void TabSheet1Show();
+    void TabSheet3Show();
+    void TabSheet5Show();
+    void tsclockShow();
+    void TabSheet2Show();
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void CreateControls();
+    void CreateHeader();
+    void CreatePages();
+    void CreateCommandBar();
+    void CreateGeneralPage();
+    void CreateVisualPage();
+    void CreateSoundsPage();
+    void CreateCalendarPage();
+    void CreateClockPage();
+    void CreateAboutPage();
+    void BindEvents();
+    void FormCreate();
+
+public:
+    std::function<void()> onDestroyed;  // the program ends its message loop here
+
+private:
+
+    ui::Font dialogFont_;
+    ui::ImageList tabImages_;
+    ui::Font aboutFont_;
+};
