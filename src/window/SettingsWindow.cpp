@@ -125,15 +125,24 @@ void SettingsWindow::BindEvents() {
     TabSheet5.onShow = [this] { TabSheet5Show(); };
     tsclock.onShow = [this] { tsclockShow(); };
     TabSheet2.onShow = [this] { TabSheet2Show(); };
+    Button1.onClick = [this] { Button1Click(); };
+    Button4.onClick = [this] { Button4Click(); };
+    BindFaceEvents();
+    BindOptionEvents();
+    BindSoundEvents();
 }
 
 void SettingsWindow::FormCreate() {
+    StopPreview();
     programFolder = FolderOfThisProgram();
     double now = ui::NowDateTime();
     DateTimePicker1.SetDateTime(now);
     DateTimePicker2.SetDateTime(now);
-    backgroundElement.SetColor(RGB(0, 0, 0));
-    PageControl1.SetActivePage(tsgeneral);
+    CreateFaceModel();
+    EnableSoundEditing(cbenabsnd.Checked());
+    LoadSettings(true);
+    FitFaceHeight();
+    FitFaceWidth();
     // Last: the window itself must never be transparent to the mouse.
     LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
     SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT));
@@ -175,7 +184,10 @@ LRESULT SettingsWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         if (onDestroyed) onDestroyed();
         return 0;
-    default:
+    default: {
+        LRESULT result = 0;
+        if (HandleSoundMessage(msg, wp, lp, result)) return result;
         return Window::HandleMessage(msg, wp, lp);
+    }
     }
 }

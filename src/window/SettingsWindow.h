@@ -128,6 +128,63 @@ public:
     void tsclockShow();
     void TabSheet2Show();
 
+    // --- Clock face editor (window/FaceEditor.cpp) --------------------------------------------------
+    void SelectElement(FaceText& element);
+    void FitFaceWidth();
+    void FitFaceHeight();
+    void ApplyFaceBackground();
+    void UpdateTimeText();
+    void UpdateDateText();
+    void Label1Click();
+    void Label2Click();
+    void Label3Click();
+    void Panel1Click();
+    void ColorBox1Change();
+    void ComboBox1Select();
+    void TrackBar1Change();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void CheckBox1Click();
+    void TrackBar2Change();
+    void Button3Click();
+
+    // --- Option pages (window/OptionPages.cpp) -----------------------------------------------------
+    void DateTimePicker1Change();
+    void DateTimePicker2Change();
+    void SpeedButton5Click();
+    void SpeedButton3Click();
+    void CheckBox10Click();
+    void Label25Click();
+    void TrackBar3Change();
+    void SpeedButton6Click();
+    void CheckBox9Click();
+    void CheckBox2Click();
+    void SpeedButton4Click();
+
+    // --- Sound schedule (sounds/SoundSchedule.cpp) -------------------------------------------------
+    void RefreshSoundList();
+    void StoreSound(const std::wstring& path);
+    void EnableSoundEditing(bool enabled);
+    void cbenabsndClick();
+    void sbopensndClick();
+    void sbadsndClick();
+    void sbdelsndClick();
+    void N1Click();
+    void ListView1SelectItem(bool selected);
+
+    // --- Sound preview (sounds/SoundPreview.cpp) ---------------------------------------------------
+    void PlayPreview(const std::wstring& path);
+    void StopPreview();
+    void sbplysndopenClick();
+    void sbplysndlistClick();
+    void ListView1Click();
+
+    // --- Load, save and reload (store/LoadSave.cpp) ------------------------------------------------
+    void LoadSettings(bool initial);
+    void SaveSettings();
+    void Button1Click();  // "Apply"
+    void Button4Click();  // "Reload"
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -143,7 +200,13 @@ private:
     void CreateClockPage();
     void CreateAboutPage();
     void BindEvents();
+    void BindFaceEvents();
+    void BindOptionEvents();
+    void BindSoundEvents();
     void FormCreate();
+    void CreateFaceModel();  // the face editor's creation steps
+    // Messages of the face, option, sound and store parts; true when handled.
+    bool HandleSoundMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 public:
     std::function<void()> onDestroyed;  // the program ends its message loop here
