@@ -13,7 +13,7 @@ public:
     int imageIndex = -1;
     Event onShow;
     void Create(HWND parent, const RECT& area);
-    bool Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+    bool Visible() const { return hwnd_ && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE); }
 };
 
 }  // namespace ui
