@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "ui/DateTime.h"
 #include "ui/Error.h"
