@@ -27,4 +27,15 @@ void PickItem(HWND combo, int index) {
                  reinterpret_cast<LPARAM>(combo));
 }
 
+void EditPicker(HWND picker, const SYSTEMTIME& value) {
+    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
+    NMDATETIMECHANGE change{};
+    change.nmhdr.hwndFrom = picker;
+    change.nmhdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(picker));
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    change.dwFlags = GDT_VALID;
+    change.st = value;
+    SendMessageW(GetParent(picker), WM_NOTIFY, change.nmhdr.idFrom, reinterpret_cast<LPARAM>(&change));
+}
+
 }  // namespace testbed

@@ -10,5 +10,7 @@ void ClickAt(HWND hwnd, POINT client);
 void DragSlider(HWND slider, int position);
 // A pick from a drop-down list: the selection moves, then the parent hears of the change.
 void PickItem(HWND combo, int index);
+// A user's edit of a date-time picker: the value changes, then the picker tells its parent.
+void EditPicker(HWND picker, const SYSTEMTIME& value);
 
 }  // namespace testbed
