@@ -1,6 +1,7 @@
 // The General, Calendar and Clock pages' own reactions, driven through the real window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
