@@ -19,8 +19,7 @@ class FaceTest : public testing::Test {
 protected:
     void SetUp() override { w.Create(); }
     void TearDown() override {
-        for (const auto& message : errors.messages)
-            ADD_FAILURE() << "error box: " << std::string(message.begin(), message.end());
+        for (const auto& message : errors.messages) ADD_FAILURE() << "error box: " << message;
     }
 
     // On the part of the text the panel shows: a text set from code may reach past the panel's edge.

@@ -24,8 +24,7 @@ protected:
         w.Create();
     }
     void TearDown() override {
-        for (const auto& message : errors.messages)
-            ADD_FAILURE() << "error box: " << std::string(message.begin(), message.end());
+        for (const auto& message : errors.messages) ADD_FAILURE() << "error box: " << message;
     }
     void Press(ui::Control& control) { SendMessageW(control.Handle(), BM_CLICK, 0, 0); }
 
