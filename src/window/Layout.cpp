@@ -108,6 +108,22 @@ void SettingsWindow::CreateVisualPage() {
                     L"5.Click \"Apply\" to save ", L"and apply changes "});
     Memo2.SetEnabled(false);
     Panel1.Create(page, ui::Scale(10), ui::Scale(68), ui::Scale(97), ui::Scale(81));
+    // The designer's face: orange on black, the time large and bold. Weight is the layout's alone.
+    struct FaceRow {
+        FaceText* text;
+        const wchar_t* caption;
+        int size;
+        bool bold;
+    };
+    for (const FaceRow& row : {FaceRow{&Label1, L"Time", 24, true}, FaceRow{&Label2, L"Date", 12, false},
+                               FaceRow{&Label3, L"Day", 12, false}}) {
+        row.text->SetText(row.caption);
+        row.text->SetFontName(L"MS Sans Serif");
+        row.text->SetSize(row.size);
+        row.text->SetBold(row.bold);
+        row.text->SetColor(33023);
+    }
+    Panel1.SetColor(RGB(0, 0, 0));
 }
 
 void SettingsWindow::CreateSoundsPage() {

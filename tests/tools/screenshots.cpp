@@ -1,9 +1,11 @@
 // Writes a picture of every page of the settings window (as BMP files) to the folder given as argument.
 #include <windows.h>
+// After windows.h, which they build on.
 #include <commctrl.h>
 #include <objbase.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "support/Sandbox.h"
@@ -43,6 +45,47 @@ bool SaveWindowBitmap(HWND hwnd, const std::wstring& file) {
     return ok;
 }
 
+void Settle(SettingsWindow& window) {
+    RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testbed::PumpUntil([] { return false; }, std::chrono::milliseconds(300));
+}
+
+// The Visual page with a few face styles, and its colour list dropped down.
+bool CaptureFaceStyles(SettingsWindow& window, const std::wstring& folder) {
+    window.PageControl1.SetActivePage(window.TabSheet1);
+    auto press = [](ui::Control& c) { SendMessageW(c.Handle(), BM_CLICK, 0, 0); };
+    struct Style {
+        const wchar_t* name;
+        std::function<void()> apply;
+    };
+    const Style styles[] = {
+        {L"defaults", [&] { press(window.Button3); }},
+        {L"no-background", [&] { press(window.CheckBox1); }},
+        {L"large-long-date",
+         [&] {
+             press(window.CheckBox1);
+             press(window.CheckBox2);
+             window.Label1Click();
+             window.TrackBar1.SetPosition(40);
+             window.Label2Click();
+             window.TrackBar1.SetPosition(16);
+             window.SpeedButton2Click();
+         }},
+        {L"colour-list",
+         [&] {
+             window.Label1Click();
+             SendMessageW(window.ColorBox1.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+         }},
+    };
+    for (const Style& style : styles) {
+        style.apply();
+        Settle(window);
+        if (!SaveWindowBitmap(window.Handle(), folder + L"face-" + style.name + L".bmp")) return false;
+    }
+    SendMessageW(window.ColorBox1.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    return true;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -69,6 +112,7 @@ int wmain(int argc, wchar_t** argv) {
         std::wstring name = folder + std::to_wstring(++index) + L"-" + page->caption + L".bmp";
         if (!SaveWindowBitmap(window.Handle(), name)) return 1;
     }
+    if (!CaptureFaceStyles(window, folder)) return 1;
     for (const auto& message : errors.messages) fwprintf(stderr, L"error: %ls\n", message.c_str());
     return 0;
 }
