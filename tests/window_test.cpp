@@ -90,7 +90,7 @@ TEST_F(SettingsWindowTest, ControlsHaveTheirCaptionsHintsAndInitialStates) {
         {"Label5", &w.Label5, L"Color", L"", None},
         {"Label11", &w.Label11, L"Font", L"", None},
         {"Label12", &w.Label12, L"Size", L"", None},
-        {"Label31", &w.Label31, L"25", L"", None},
+        {"Label31", &w.Label31, L"24", L"", None},  // the slider follows the Time text, selected at creation
         {"Label13", &w.Label13, L"Position", L"", None},
         {"SpeedButton1", &w.SpeedButton1, L"Up", L"", None},
         {"SpeedButton2", &w.SpeedButton2, L"Down", L"", None},
@@ -146,7 +146,7 @@ TEST_F(SettingsWindowTest, SlidersListsAndTextsStartAsLaidOut) {
     };
     const Slider sliders[] = {
         {"TrackBar3", w.TrackBar3, 1, 600, 1, 1},
-        {"TrackBar1", w.TrackBar1, 10, 40, 25, 1},
+        {"TrackBar1", w.TrackBar1, 10, 40, 24, 1},  // the Time text's 24 points
         {"TrackBar2", w.TrackBar2, 50, 255, 255, 10},
     };
     for (const Slider& s : sliders) {
