@@ -159,7 +159,11 @@ void SettingsWindow::ShowCommandButtons(bool visible) {
 
 void SettingsWindow::tsgeneralShow() { ShowCommandButtons(true); }
 void SettingsWindow::TabSheet1Show() { ShowCommandButtons(true); }
-void SettingsWindow::TabSheet3Show() { ShowCommandButtons(true); }
+void SettingsWindow::TabSheet3Show() {
+    ShowCommandButtons(true);
+    RefreshSoundList();
+    InvalidateRect(ListView1.Handle(), nullptr, TRUE);
+}
 void SettingsWindow::TabSheet5Show() { ShowCommandButtons(true); }
 void SettingsWindow::tsclockShow() { ShowCommandButtons(true); }
 void SettingsWindow::TabSheet2Show() { ShowCommandButtons(false); }

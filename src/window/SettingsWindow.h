@@ -171,6 +171,10 @@ public:
     void sbdelsndClick();
     void N1Click();
     void ListView1SelectItem(bool selected);
+    // The confirmation box (caption "Confirm", "OK" and "Cancel"): true for "OK". Tests answer it here.
+    std::function<bool(const std::wstring& message)> confirm;
+    // The sound file dialog with its preview: the accepted file, or nothing. Tests choose it here.
+    std::function<std::optional<std::wstring>()> chooseSoundFile;
 
     // --- Sound preview (sounds/SoundPreview.cpp) ---------------------------------------------------
     void PlayPreview(const std::wstring& path);
@@ -178,6 +182,10 @@ public:
     void sbplysndopenClick();
     void sbplysndlistClick();
     void ListView1Click();
+    void FileOpen1OpenDialogSelectionChange(const std::wstring& highlighted);  // empty: no file highlighted
+    void FileOpen1Accept();                                                    // accepted or cancelled
+    bool PreviewPlaying() const;
+    std::wstring PreviewFile() const;  // empty while idle
 
     // --- Load, save and reload (store/LoadSave.cpp) ------------------------------------------------
     void LoadSettings(bool initial);
@@ -216,4 +224,16 @@ private:
     ui::Font dialogFont_;
     ui::ImageList tabImages_;
     ui::Font aboutFont_;
+
+    // --- Sounds: state ---
+private:
+    struct Preview;       // the running preview (sounds/SoundPreview.cpp)
+    struct OpenShortcut;  // Ctrl+O opens the sound file dialog (sounds/SoundSchedule.cpp)
+    static void ReleasePreview(Preview* preview);
+    static void ReleaseOpenShortcut(OpenShortcut* shortcut);
+    std::optional<std::wstring> OpenSoundFileDialog();
+    void HandleMediaNotice(WPARAM flags, LPARAM device);
+    ui::Owned<Preview*, ReleasePreview> preview_;
+    ui::Owned<OpenShortcut*, ReleaseOpenShortcut> openShortcut_;
+    std::optional<std::wstring> selectedRowHour_;  // caption of the row that last became selected
 };
