@@ -323,6 +323,15 @@ TEST_F(SoundsTest, ABadValueIsReportedAndTheOtherRowsAreShown) {
     EXPECT_EQ((std::vector<std::wstring>{L"8", L"alarm"}), Captions());
     EXPECT_EQ(L"%SystemRoot%\\ding.wav", window.ListView1.RowAt(1).subItems.at(1));
     EXPECT_EQ(std::vector<std::wstring>{L"Invalid data type for '7'"}, errors.messages);
+    // Not again while nothing changed; several bad values share one box.
+    window.RefreshSoundList();
+    EXPECT_EQ(1u, errors.messages.size());
+    WriteRawNumber(L"9", 2);
+    window.RefreshSoundList();
+    ASSERT_EQ(2u, errors.messages.size());
+    std::wstring both = errors.messages[1];
+    EXPECT_NE(std::wstring::npos, both.find(L"Invalid data type for '7'"));
+    EXPECT_NE(std::wstring::npos, both.find(L"\nInvalid data type for '") );
     errors.messages.clear();
 }
 
@@ -486,33 +495,9 @@ TEST(SoundsCreationTest, AFreshUserGetsAnEmptySoundsKey) {
 
 // --- The preview ----------------------------------------------------------------------------------
 
-// Wine's sound driver looks its devices up below HKEY_CURRENT_USER, which a sandbox replaces: each
-// preview test's sandbox gets a copy of the driver's key, read before any sandbox exists.
-class WineSoundDevices : public testing::Environment {
-public:
-    void SetUp() override {
-        waveOutGetNumDevs();  // the driver lists and records its devices on first use
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, kDriverKey, 0, KEY_READ, &key) == ERROR_SUCCESS) real_.Reset(key);
-    }
-    static void CopyIntoSandbox() {
-        if (!real_) return;
-        HKEY copy = nullptr;
-        RegCreateKeyExW(HKEY_CURRENT_USER, kDriverKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &copy, nullptr);
-        ui::RegKey owner(copy);
-        RegCopyTreeW(real_.Get(), nullptr, copy);
-    }
-
-private:
-    static constexpr wchar_t kDriverKey[] = L"Software\\Wine\\Drivers\\winealsa.drv";
-    static inline ui::RegKey real_;
-};
-const auto* const wineSoundDevices = testing::AddGlobalTestEnvironment(new WineSoundDevices);
-
 class PreviewTest : public SoundsTest {
 protected:
     void SetUp() override {
-        WineSoundDevices::CopyIntoSandbox();
         SoundsTest::SetUp();
         shortSound = folder / L"short.wav";
         longSound = folder / L"long.wav";

@@ -140,7 +140,11 @@ void SettingsWindow::RefreshSoundList() {
         }
         ListView1.SortByCaption(CompareHours);
     }
-    for (const std::wstring& message : unreadable) ui::ReportError(message);
+    // In one box, and once: not again at every refresh while the same values stay unreadable.
+    std::wstring problems;
+    for (const std::wstring& message : unreadable) problems += (problems.empty() ? L"" : L"\n") + message;
+    if (!problems.empty() && problems != reportedSoundProblems_) ui::ReportError(problems);
+    reportedSoundProblems_ = problems;
 }
 
 void SettingsWindow::StoreSound(const std::wstring& path) {

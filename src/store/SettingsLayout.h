@@ -10,7 +10,7 @@ inline constexpr wchar_t kSettingsKey[] = L"software\\quillmoor\\orbin\\init\\";
 inline constexpr wchar_t kSettingsKeyForLoad[] = L"\\software\\quillmoor\\orbin\\init\\";
 // One text value per scheduled sound: the hour key ("alarm", "00", "0" ... "23") names the file's path.
 inline constexpr wchar_t kSoundsKey[] = L"software\\quillmoor\\orbin\\sounds\\";
-// Auto start: the value kRunValue holds the program folder followed by kClockProgram, without quotes.
+// Auto start: the value kRunValue holds the program folder followed by kClockProgram, in double quotes.
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr wchar_t kRunValue[] = L"Orbin";
 inline constexpr wchar_t kClockProgram[] = L"orbin.exe";

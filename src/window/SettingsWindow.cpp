@@ -43,6 +43,7 @@ SettingsWindow::SettingsWindow() {
     shellOpen = [this](const std::wstring& file, const std::wstring& parameters) {
         ShellOpen(hwnd_, file, parameters);
     };
+    clockNotice = [](WPARAM notice) { SendClockNotice(notice); };
 }
 
 SettingsWindow::~SettingsWindow() { DestroyHandle(); }

@@ -25,6 +25,8 @@ public:
     // --- Services that reach outside the window; tests put stand-ins here. ------------------------
     // Runs a program or opens a document through the shell ("open" verb, shown normally).
     std::function<void(const std::wstring& file, const std::wstring& parameters)> shellOpen;
+    // Posts the clock notice (SendClockNotice); a test may record the moment instead.
+    std::function<void(WPARAM notice)> clockNotice;
 
     // --- Module-level values ----------------------------------------------------------------------
     std::wstring programFolder;  // folder of this executable, with a trailing separator
@@ -236,4 +238,5 @@ private:
     ui::Owned<Preview*, ReleasePreview> preview_;
     ui::Owned<OpenShortcut*, ReleaseOpenShortcut> openShortcut_;
     std::optional<std::wstring> selectedRowHour_;  // caption of the row that last became selected
+    std::wstring reportedSoundProblems_;            // what the last refresh reported about unreadable sounds
 };

@@ -1,12 +1,30 @@
 #include "support/Sandbox.h"
 
+#include <mmsystem.h>
+
 #include <gtest/gtest.h>
 
 namespace testbed {
 
 namespace {
 int sandboxCounter = 0;
+
+// Wine keeps the list of its sound devices below HKEY_CURRENT_USER; a bare scratch key would hide it from
+// the media service, and sound would fail to open. (On Windows there is no such key: nothing is copied.)
+void CopyWineDriverSettings(HKEY scratch) {
+    constexpr wchar_t kDrivers[] = L"Software\\Wine\\Drivers";
+    static const bool listed = (waveOutGetNumDevs(), true);  // the driver records its devices on first use
+    (void)listed;
+    HKEY real = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kDrivers, 0, KEY_READ, &real) != ERROR_SUCCESS) return;
+    HKEY copy = nullptr;
+    if (RegCreateKeyExW(scratch, kDrivers, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &copy, nullptr) == ERROR_SUCCESS) {
+        RegCopyTreeW(real, nullptr, copy);
+        RegCloseKey(copy);
+    }
+    RegCloseKey(real);
 }
+}  // namespace
 
 RegistrySandbox::RegistrySandbox() {
     path_ = L"Software\\OrbinSettingsTests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
@@ -17,6 +35,7 @@ RegistrySandbox::RegistrySandbox() {
         ADD_FAILURE() << "cannot create the scratch key";
         return;
     }
+    CopyWineDriverSettings(scratch_);
     status = RegOverridePredefKey(HKEY_CURRENT_USER, scratch_);
     if (status != ERROR_SUCCESS) ADD_FAILURE() << "cannot redirect HKEY_CURRENT_USER";
 }

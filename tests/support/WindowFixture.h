@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/Messages.h"
+#include "store/Registry.h"
 #include "support/Sandbox.h"
 #include "window/SettingsWindow.h"
 
@@ -15,12 +17,20 @@ namespace testbed {
 // (shell launches, error boxes) recorded instead of performed.
 class SettingsWindowTest : public testing::Test {
 protected:
-    void SetUp() override { CreateWindowUnderTest(); }
+    void SetUp() override {
+        if (createInSetUp) CreateWindowUnderTest();
+    }
+    bool createInSetUp = true;
 
     void CreateWindowUnderTest() {
         window = std::make_unique<SettingsWindow>();
         window->shellOpen = [this](const std::wstring& file, const std::wstring& parameters) {
             launches.emplace_back(file, parameters);
+        };
+        // Each notice with the number of registry accessors alive when it went out; it still goes out.
+        window->clockNotice = [this](WPARAM notice) {
+            notices.push_back({notice, store::RegistryAccessor::LiveCount()});
+            SendClockNotice(notice);
         };
         window->Create();
         Pump();
@@ -42,6 +52,11 @@ protected:
     RegistrySandbox sandbox;
     ErrorCapture errors;
     std::vector<std::pair<std::wstring, std::wstring>> launches;
+    struct Notice {
+        WPARAM wParam;
+        int liveAccessors;
+    };
+    std::vector<Notice> notices;
     std::unique_ptr<SettingsWindow> window;
 };
 
