@@ -78,36 +78,35 @@ std::wstring JoinLines(const std::vector<std::wstring>& lines) {
 // The binding of every stored value to its control.
 static std::vector<Binding> BindingsOf(SettingsWindow& w) {
     std::vector<Binding> bindings;
-    auto text = [&](const wchar_t* name, FaceText& t, int what) {
-        switch (what) {
-        case 0:
-            bindings.push_back({name, [&t] { return Value(static_cast<int>(t.Color())); },
-                                [&t](const Value& v) { t.SetColor(static_cast<COLORREF>(std::get<int>(v))); }});
-            break;
-        case 1:
-            bindings.push_back({name, [&t] { return Value(t.FontName()); },
-                                [&t](const Value& v) { t.SetFontName(std::get<std::wstring>(v)); }});
-            break;
-        case 2:
-            bindings.push_back({name, [&t] { return Value(t.Size()); },
-                                [&t](const Value& v) { t.SetSize(std::get<int>(v)); }});
-            break;
-        default:
-            bindings.push_back({name, [&t] { return Value(t.Top()); },
-                                [&t](const Value& v) { t.SetTop(std::get<int>(v)); }});
-            break;
-        }
+    auto color = [&](const wchar_t* name, FaceText& t) {
+        bindings.push_back({name, [&t] { return Value(static_cast<int>(t.Color())); },
+                            [&t](const Value& v) { t.SetColor(static_cast<COLORREF>(std::get<int>(v))); }});
     };
-    FaceText* faces[] = {&w.Label1, &w.Label2, &w.Label3};
-    const wchar_t* colors[] = {L"c1", L"c2", L"c3"};
-    const wchar_t* fonts[] = {L"f1", L"f2", L"f3"};
-    const wchar_t* sizes[] = {L"s1", L"s2", L"s3"};
-    const wchar_t* tops[] = {L"t1", L"t2", L"t3"};
-    for (int i = 0; i < 3; ++i) text(colors[i], *faces[i], 0);
-    text(L"c4", w.backgroundElement, 0);
-    for (int i = 0; i < 3; ++i) text(fonts[i], *faces[i], 1);
-    for (int i = 0; i < 3; ++i) text(sizes[i], *faces[i], 2);
-    for (int i = 0; i < 3; ++i) text(tops[i], *faces[i], 3);
+    auto font = [&](const wchar_t* name, FaceText& t) {
+        bindings.push_back({name, [&t] { return Value(t.FontName()); },
+                            [&t](const Value& v) { t.SetFontName(std::get<std::wstring>(v)); }});
+    };
+    auto size = [&](const wchar_t* name, FaceText& t) {
+        bindings.push_back(
+            {name, [&t] { return Value(t.Size()); }, [&t](const Value& v) { t.SetSize(std::get<int>(v)); }});
+    };
+    auto top = [&](const wchar_t* name, FaceText& t) {
+        bindings.push_back(
+            {name, [&t] { return Value(t.Top()); }, [&t](const Value& v) { t.SetTop(std::get<int>(v)); }});
+    };
+    color(L"c1", w.Label1);
+    color(L"c2", w.Label2);
+    color(L"c3", w.Label3);
+    color(L"c4", w.backgroundElement);
+    font(L"f1", w.Label1);
+    font(L"f2", w.Label2);
+    font(L"f3", w.Label3);
+    size(L"s1", w.Label1);
+    size(L"s2", w.Label2);
+    size(L"s3", w.Label3);
+    top(L"t1", w.Label1);
+    top(L"t2", w.Label2);
+    top(L"t3", w.Label3);
 
     auto box = [&](const wchar_t* name, ui::CheckBox& b) {
         bindings.push_back({name, [&b] { return Value(b.Checked()); },
