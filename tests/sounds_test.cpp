@@ -400,8 +400,8 @@ TEST_F(SoundsTest, BrowseMenuAddAndCtrlOPutTheChosenFileIntoTheSoundField) {
     GetKeyboardState(saved);
     keys[VK_CONTROL] = keys[VK_LCONTROL] = 0x80;
     SetKeyboardState(keys);
-    PostMessageW(window.eaddsound.Handle(), WM_KEYDOWN, 'O', 1);
-    testbed::Pump();
+    MSG key{window.eaddsound.Handle(), WM_KEYDOWN, 'O', 1};
+    EXPECT_TRUE(window.TranslateShortcut(key));
     SetKeyboardState(saved);
     testbed::Pump();
     EXPECT_EQ(L"C:\\chosen.wav", window.eaddsound.Text());

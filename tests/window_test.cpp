@@ -237,6 +237,35 @@ TEST_F(SettingsWindowTest, AboutShowsOnlyCloseAndEveryOtherPageShowsAllThree) {
         EXPECT_FALSE(GetWindowLongW(b->Handle(), GWL_STYLE) & WS_TABSTOP);
 }
 
+TEST_F(SettingsWindowTest, CtrlTabMovesBetweenThePages) {
+    SettingsWindow& w = *window;
+    BYTE keys[256] = {}, saved[256] = {};
+    GetKeyboardState(saved);
+    auto press = [&](UINT key, bool shift) {
+        keys[VK_CONTROL] = 0x80;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG msg{w.CheckBox3.Handle(), WM_KEYDOWN, key, 1};
+        bool taken = w.TranslateShortcut(msg);
+        SetKeyboardState(saved);
+        testbed::Pump();
+        return taken;
+    };
+    EXPECT_TRUE(press(VK_TAB, false));
+    EXPECT_EQ(w.PageControl1.ActivePage(), &w.TabSheet1);
+    EXPECT_EQ(TabCtrl_GetCurSel(w.PageControl1.Handle()), 1);
+    EXPECT_TRUE(press(VK_TAB, true));
+    EXPECT_TRUE(press(VK_PRIOR, false));  // round the start, to "About"
+    EXPECT_EQ(w.PageControl1.ActivePage(), &w.TabSheet2);
+    EXPECT_FALSE(w.Button1.Visible());
+    EXPECT_TRUE(press(VK_NEXT, false));
+    EXPECT_EQ(w.PageControl1.ActivePage(), &w.tsgeneral);
+    EXPECT_TRUE(w.Button1.Visible());
+    // A plain key is nobody's shortcut.
+    MSG plain{w.CheckBox3.Handle(), WM_KEYDOWN, 'O', 1};
+    EXPECT_FALSE(w.TranslateShortcut(plain));
+}
+
 TEST_F(SettingsWindowTest, CreditLineTurnsRedUnderThePointerAndOpensTheHomePage) {
     SettingsWindow& w = *window;
     HWND label = w.Label4.Handle();

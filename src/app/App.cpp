@@ -19,10 +19,12 @@ bool HandOverToRunningWindow() {
     return true;
 }
 
-int RunMessageLoop(HWND window) {
+int RunMessageLoop(SettingsWindow& settings) {
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (IsWindow(window) && IsDialogMessageW(window, &msg)) continue;
+        HWND window = settings.Handle();
+        if (settings.TranslateShortcut(msg)) continue;
+        if (window && IsDialogMessageW(window, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -52,7 +54,7 @@ int RunSettingsApp() {
         return 1;
     }
     window.Show();
-    int code = RunMessageLoop(window.Handle());
+    int code = RunMessageLoop(window);
     if (SUCCEEDED(com)) CoUninitialize();
     return code;
 }

@@ -16,9 +16,6 @@
 
 namespace {
 
-// Posted by the Ctrl+O hook; the dialog must not open inside the hook itself.
-constexpr UINT kOpenSoundFileShortcut = WM_APP + 0x4F;
-
 // Everything after the last backslash or drive colon.
 std::wstring FileNamePart(const std::wstring& path) {
     size_t at = path.find_last_of(L"\\:");
@@ -30,47 +27,7 @@ int CompareHours(const wchar_t* a, const wchar_t* b) {
     return lstrcmpW(a, b);
 }
 
-// Ctrl+O is the shortcut of the sound file dialog anywhere in a settings window. Keys go to the focused
-// control, so one message hook per thread watches them for every window that has the shortcut.
-thread_local std::vector<HWND> shortcutWindows;
-thread_local HHOOK shortcutHook = nullptr;
-
-LRESULT CALLBACK WatchShortcut(int code, WPARAM removal, LPARAM lp) {
-    auto* msg = reinterpret_cast<MSG*>(lp);
-    if (code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_KEYDOWN && msg->wParam == 'O' &&
-        GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0) {
-        HWND root = GetAncestor(msg->hwnd, GA_ROOT);
-        if (std::find(shortcutWindows.begin(), shortcutWindows.end(), root) != shortcutWindows.end()) {
-            PostMessageW(root, kOpenSoundFileShortcut, 0, 0);
-            msg->message = WM_NULL;
-        }
-    }
-    return CallNextHookEx(nullptr, code, removal, lp);
-}
-
 }  // namespace
-
-struct SettingsWindow::OpenShortcut {
-    explicit OpenShortcut(HWND window) : window(window) {
-        if (shortcutWindows.empty()) {
-            shortcutHook = SetWindowsHookExW(WH_GETMESSAGE, WatchShortcut, nullptr, GetCurrentThreadId());
-            if (!shortcutHook) throw ui::Error(L"Cannot install the keyboard shortcut Ctrl+O.");
-        }
-        shortcutWindows.push_back(window);
-    }
-    ~OpenShortcut() {
-        shortcutWindows.erase(std::remove(shortcutWindows.begin(), shortcutWindows.end(), window),
-                              shortcutWindows.end());
-        if (shortcutWindows.empty() && shortcutHook) UnhookWindowsHookEx(std::exchange(shortcutHook, nullptr));
-    }
-    OpenShortcut(const OpenShortcut&) = delete;
-    OpenShortcut& operator=(const OpenShortcut&) = delete;
-    HWND window;
-};
-
-void SettingsWindow::ReleaseOpenShortcut(OpenShortcut* shortcut) {
-    delete shortcut;
-}
 
 void SettingsWindow::BindSoundEvents() {
     confirm = [this](const std::wstring& message) {
@@ -102,16 +59,12 @@ void SettingsWindow::BindSoundEvents() {
     Play1.onClick = [this] { sbplysndlistClick(); };
     ListView1.onClick = [this] { ListView1Click(); };
     Stop1.onClick = [this] { ListView1Click(); };
-    openShortcut_.Reset(new OpenShortcut(hwnd_));
 }
 
 bool SettingsWindow::HandleSoundMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
         case MM_MCINOTIFY:
             HandleMediaNotice(wp, lp);
-            break;
-        case kOpenSoundFileShortcut:
-            sbopensndClick();  // its choice goes into the "Sound" field, as the browse button's does
             break;
         default:
             return false;

@@ -667,6 +667,14 @@ void PageControl::SetActivePage(Page& page) {
     Activate(index);
 }
 
+void PageControl::SelectNext(int step) {
+    int count = static_cast<int>(pages.size());
+    if (count == 0) return;
+    int index = ((active_ + step) % count + count) % count;
+    TabCtrl_SetCurSel(hwnd_, index);
+    Activate(index);
+}
+
 void PageControl::Activate(int index) {
     if (index == active_ || index < 0 || index >= static_cast<int>(pages.size())) return;
     Page* previous = ActivePage();

@@ -306,6 +306,7 @@ public:
     int ActiveIndex() const { return active_; }
     Page* ActivePage() const;
     void SetActivePage(Page& page);  // shows it (and runs its onShow) if it is not the active page
+    void SelectNext(int step);       // the page `step` tabs on, round the end, as the user's switch
     RECT PageArea() const;           // where the pages go, in the parent's coordinates
 
 protected:

@@ -82,7 +82,12 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         result = self->HandleMessage(msg, wp, lp);
         handled = true;
     });
-    return handled ? result : DefWindowProcW(hwnd, msg, wp, lp);
+    if (!handled) result = DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {  // the last message: the object no longer has a window
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
 }
 
 bool ReflectToControl(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

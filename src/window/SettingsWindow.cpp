@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <iterator>
+
 #include "app/Messages.h"
 #include "ui/DateTime.h"
 #include "ui/Error.h"
@@ -15,6 +17,16 @@ constexpr int kClientHeight = 396;
 constexpr int kHintVisibleMs = 10000;
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+
+// Keyboard shortcuts, as commands to the window.
+enum : WORD { kOpenSoundFile = 1, kNextPage, kPreviousPage };
+ACCEL kShortcuts[] = {
+    {FCONTROL | FVIRTKEY, 'O', kOpenSoundFile},
+    {FCONTROL | FVIRTKEY, VK_TAB, kNextPage},
+    {FCONTROL | FSHIFT | FVIRTKEY, VK_TAB, kPreviousPage},
+    {FCONTROL | FVIRTKEY, VK_NEXT, kNextPage},
+    {FCONTROL | FVIRTKEY, VK_PRIOR, kPreviousPage},
+};
 
 std::wstring FolderOfThisProgram() {
     std::wstring path(MAX_PATH, L'\0');
@@ -66,6 +78,7 @@ void SettingsWindow::Create() {
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif"));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_.Get()), FALSE);
     hints.Create(hwnd_, kHintVisibleMs);
+    shortcuts_.Reset(CreateAcceleratorTableW(kShortcuts, static_cast<int>(std::size(kShortcuts))));
 
     CreateControls();
     BindEvents();
@@ -176,6 +189,25 @@ void SettingsWindow::Label4MouseLeave() { Label4.SetColor(CLR_DEFAULT); }
 // "Close" ends the program at once; nothing is saved or asked.
 void SettingsWindow::Button2Click() { DestroyWindow(hwnd_); }
 
+bool SettingsWindow::TranslateShortcut(MSG& msg) {
+    if (!hwnd_ || !shortcuts_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+    return TranslateAcceleratorW(hwnd_, shortcuts_.Get(), &msg) != 0;
+}
+
+void SettingsWindow::Shortcut(WORD command) {
+    switch (command) {
+    case kOpenSoundFile:
+        sbopensndClick();  // the choice goes into the "Sound" field, as the browse button's does
+        break;
+    case kNextPage:
+        PageControl1.SelectNext(1);
+        break;
+    case kPreviousPage:
+        PageControl1.SelectNext(-1);
+        break;
+    }
+}
+
 void SettingsWindow::ActivationMessage() {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
     SetForegroundWindow(hwnd_);
@@ -189,6 +221,12 @@ LRESULT SettingsWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         if (onDestroyed) onDestroyed();
         return 0;
+    case WM_COMMAND:
+        if (lp == 0 && HIWORD(wp) == 1) {  // from a keyboard shortcut
+            Shortcut(LOWORD(wp));
+            return 0;
+        }
+        return Window::HandleMessage(msg, wp, lp);
     default: {
         LRESULT result = 0;
         if (HandleSoundMessage(msg, wp, lp, result)) return result;

@@ -21,6 +21,9 @@ public:
 
     void Create();  // the window and all controls, then the creation steps and the initial load
     void Show();
+    // The window's keyboard shortcuts (Ctrl+O, Ctrl+Tab, ...) for a message about to be dispatched;
+    // true when the message was one of them.
+    bool TranslateShortcut(MSG& msg);
 
     // --- Services that reach outside the window; tests put stand-ins here. ------------------------
     // Runs a program or opens a document through the shell ("open" verb, shown normally).
@@ -225,18 +228,17 @@ private:
 
     ui::Font dialogFont_;
     ui::ImageList tabImages_;
+    ui::Owned<HACCEL, DestroyAcceleratorTable> shortcuts_;
+    void Shortcut(WORD command);
     ui::Font aboutFont_;
 
     // --- Sounds: state ---
 private:
     struct Preview;       // the running preview (sounds/SoundPreview.cpp)
-    struct OpenShortcut;  // Ctrl+O opens the sound file dialog (sounds/SoundSchedule.cpp)
     static void ReleasePreview(Preview* preview);
-    static void ReleaseOpenShortcut(OpenShortcut* shortcut);
     std::optional<std::wstring> OpenSoundFileDialog();
     void HandleMediaNotice(WPARAM flags, LPARAM device);
     ui::Owned<Preview*, ReleasePreview> preview_;
-    ui::Owned<OpenShortcut*, ReleaseOpenShortcut> openShortcut_;
     std::optional<std::wstring> selectedRowHour_;  // caption of the row that last became selected
     std::wstring reportedSoundProblems_;            // what the last refresh reported about unreadable sounds
 };
