@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "support/Sandbox.h"
 #include "window/SettingsWindow.h"
@@ -86,6 +87,24 @@ bool CaptureFaceStyles(SettingsWindow& window, const std::wstring& folder) {
     return true;
 }
 
+// A few scheduled sounds, so the Sounds page shows what a user's does.
+void AddSampleSchedule() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"software\\quillmoor\\orbin\\sounds", 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    const std::pair<const wchar_t*, std::wstring> sounds[] = {
+        {L"alarm", L"C:\\Program Files\\Orbin\\sounds\\wake up.wav"},
+        {L"7", L"C:\\Program Files\\Orbin\\sounds\\morning.mp3"},
+        {L"12", L"C:\\Program Files\\Orbin\\sounds\\noon bell.wav"},
+        {L"18", L"D:\\Music\\evening.mid"},
+    };
+    for (const auto& [hour, path] : sounds)
+        RegSetValueExW(key, hour, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                       static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -100,6 +119,7 @@ int wmain(int argc, wchar_t** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     testbed::RegistrySandbox sandbox;
     testbed::ErrorCapture errors;
+    AddSampleSchedule();
     SettingsWindow window;
     window.Create();
     window.Show();
