@@ -40,3 +40,13 @@ orbin_start_wineserver() {
   wineserver -p
   wine cmd /c ver </dev/null >/dev/null 2>&1 || true
 }
+
+# A null ALSA device of the build's own: sound plays (and reports its end) with no sound card, and no
+# file of the user's is read.
+orbin_silent_audio() {
+  cat > "$build_dir/asound.conf" <<'ALSA'
+pcm.!default { type null }
+ctl.!default { type null }
+ALSA
+  export ALSA_CONFIG_PATH="$build_dir/asound.conf"
+}
