@@ -72,16 +72,23 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
 
 // --- Buttons -------------------------------------------------------------------------------------
 
-DWORD Button::Style() const { return WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON; }
+namespace {
 
-void Button::Click() { SendMessageW(hwnd_, BM_CLICK, 0, 0); }
-
-bool Button::Reflect(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+// A button's click, as its parent hears of it.
+bool ReflectClick(UINT msg, WPARAM wp, const Event& onClick, LRESULT& result) {
     if (msg != WM_COMMAND || HIWORD(wp) != BN_CLICKED) return false;
     if (onClick) onClick();
     result = 0;
     return true;
 }
+
+}  // namespace
+
+DWORD Button::Style() const { return WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON; }
+
+void Button::Click() { SendMessageW(hwnd_, BM_CLICK, 0, 0); }
+
+bool Button::Reflect(UINT msg, WPARAM wp, LPARAM, LRESULT& result) { return ReflectClick(msg, wp, onClick, result); }
 
 DWORD CheckBox::Style() const { return WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX; }
 
@@ -95,12 +102,7 @@ void CheckBox::SetChecked(bool checked) {
     if (onClick) onClick();
 }
 
-bool CheckBox::Reflect(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
-    if (msg != WM_COMMAND || HIWORD(wp) != BN_CLICKED) return false;
-    if (onClick) onClick();
-    result = 0;
-    return true;
-}
+bool CheckBox::Reflect(UINT msg, WPARAM wp, LPARAM, LRESULT& result) { return ReflectClick(msg, wp, onClick, result); }
 
 DWORD GlyphButton::Style() const { return WS_CHILD | WS_VISIBLE | BS_OWNERDRAW; }
 

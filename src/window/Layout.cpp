@@ -20,7 +20,7 @@ void SettingsWindow::CreateHeader() {
         {&Label4, kCreditLine, L"WEB Home Page", 12, 36, 260, 16},
         {&Image1, nullptr, nullptr, 493 - 41 - 10, 10, 41, 23},
     });
-    Label21.SetPixelFont(19, true);
+    Label21.SetPixelFont(19);
     Label4.handCursor = true;
 }
 
