@@ -266,6 +266,36 @@ TEST_F(SettingsWindowTest, CtrlTabMovesBetweenThePages) {
     EXPECT_FALSE(w.TranslateShortcut(plain));
 }
 
+TEST_F(SettingsWindowTest, TabWalksThroughThePagesControlsAsInADialog) {
+    SettingsWindow& w = *window;
+    w.Show();
+    SetForegroundWindow(w.Handle());
+    SetFocus(w.CheckBox3.Handle());
+    ASSERT_EQ(GetFocus(), w.CheckBox3.Handle());
+    auto press = [&](UINT key) {
+        MSG msg{GetFocus(), WM_KEYDOWN, key, 1};
+        EXPECT_TRUE(IsDialogMessageW(w.Handle(), &msg));
+        testbed::Pump();
+        return GetFocus();
+    };
+    EXPECT_EQ(press(VK_TAB), w.CheckBox4.Handle());
+    // The space bar toggles the focused box, with its reaction.
+    MSG down{GetFocus(), WM_KEYDOWN, VK_SPACE, 1}, up{GetFocus(), WM_KEYUP, VK_SPACE, 0xC0000001};
+    IsDialogMessageW(w.Handle(), &down);
+    IsDialogMessageW(w.Handle(), &up);
+    testbed::Pump();
+    EXPECT_FALSE(w.CheckBox4.Checked());
+    // The command buttons are left out of the Tab order: it stays on the page.
+    for (int i = 0; i < 40; ++i) {
+        HWND focus = press(VK_TAB);
+        wchar_t cls[64] = {}, text[64] = {};
+        GetClassNameW(focus, cls, 64);
+        GetWindowTextW(focus, text, 64);
+        EXPECT_TRUE(focus == w.PageControl1.Handle() || IsChild(w.tsgeneral.Handle(), focus))
+            << i << " " << std::wstring(cls) << " " << std::wstring(text);
+    }
+}
+
 TEST_F(SettingsWindowTest, CreditLineTurnsRedUnderThePointerAndOpensTheHomePage) {
     SettingsWindow& w = *window;
     HWND label = w.Label4.Handle();

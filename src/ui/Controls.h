@@ -101,6 +101,7 @@ private:
 
 class Label : public Control {
 public:
+    Label() { tabStop_ = false; }
     Event onClick;
     Event onMouseEnter;
     Event onMouseLeave;
@@ -126,6 +127,9 @@ private:
 
 // An etched rectangle that groups controls.
 class Frame : public Control {
+public:
+    Frame() { tabStop_ = false; }
+
 protected:
     const wchar_t* ClassName() const override { return WC_STATICW; }
     DWORD Style() const override { return WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME; }
@@ -134,6 +138,7 @@ protected:
 // A picture drawn by code.
 class Picture : public Control {
 public:
+    Picture() { tabStop_ = false; }
     std::function<void(HDC, const RECT&)> onPaint;
 
 protected:
