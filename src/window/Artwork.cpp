@@ -123,13 +123,22 @@ void PaintHeaderPicture(HDC dc, const RECT& r) {
     ui::Selected b(dc, face.Get());
     ui::Selected p(dc, GetStockObject(NULL_PEN));
     RoundRect(dc, r.left, r.top, r.right + 1, r.bottom + 1, ui::Scale(9), ui::Scale(9));
-    ui::Font font(CreateFontW(-(r.bottom - r.top) * 2 / 3, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                              DEFAULT_QUALITY, 0, L"MS Sans Serif"));
+    // The largest bold font whose "12:00" fits the picture, whatever font the system gives for the name.
+    const wchar_t kText[] = L"12:00";
+    ui::Font font;
+    for (int height = (r.bottom - r.top) * 3 / 4; height > 4; --height) {
+        font.Reset(CreateFontW(-height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0,
+                               L"MS Sans Serif"));
+        ui::Selected trial(dc, font.Get());
+        SIZE size{};
+        GetTextExtentPoint32W(dc, kText, 5, &size);
+        if (size.cx <= r.right - r.left - ui::Scale(4)) break;
+    }
     ui::Selected f(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, kOrange);
     RECT text = r;
-    DrawTextW(dc, L"12:00", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc, kText, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 HICON LoadProgramIcon(int size) {

@@ -49,12 +49,12 @@ void SettingsWindow::CreateGeneralPage() {
         {&CheckBox18, L"Action on left",
          L"Check to show background, show clock or stop sound when mouse is at left border of the screen", 16, 168, 200, 17, 1},
 
-        {&CheckBox5, L"Shutdown @:", L"Check to enable shutdown", 240, 14, 88, 17, 0},
-        {&DateTimePicker1, nullptr, nullptr, 330, 12, 70, 21},
-        {&SpeedButton5, L"<--", L"Set current time", 404, 12, 32, 21},
-        {&CheckBox7, L"Alarm @:", L"Check to enable alarm", 240, 40, 88, 17, 0},
-        {&DateTimePicker2, nullptr, nullptr, 330, 38, 70, 21},
-        {&SpeedButton3, L"<--", L"Set current time", 404, 38, 32, 21},
+        {&CheckBox5, L"Shutdown @:", L"Check to enable shutdown", 240, 14, 100, 17, 0},
+        {&DateTimePicker1, nullptr, nullptr, 342, 12, 70, 21},
+        {&SpeedButton5, L"<--", L"Set current time", 416, 12, 34, 21},
+        {&CheckBox7, L"Alarm @:", L"Check to enable alarm", 240, 40, 100, 17, 0},
+        {&DateTimePicker2, nullptr, nullptr, 342, 38, 70, 21},
+        {&SpeedButton3, L"<--", L"Set current time", 416, 38, 34, 21},
         {&HiddenFrame, nullptr, nullptr, 234, 64, 224, 26},
         {&CheckBox10, nullptr,
          L"Check to start Orbin as disabled. Some of other options availability depends on this option state", 242, 69, 15, 17, 0},
@@ -67,8 +67,8 @@ void SettingsWindow::CreateGeneralPage() {
         {&CheckBox16, L"Swap color on sound", L"Check to swtch background and hour colors on sound", 240, 146, 210, 17, 1},
         {&CheckBox17, L"Swap color on alarm", L"Check to swtch background and hour colors on alarm", 240, 168, 210, 17, 1},
 
-        {&Label24, L"Reapear after:", nullptr, 16, 198, 80, 16},
-        {&Label23, L"1 sek.", nullptr, 98, 195, 120, 19},
+        {&Label24, L"Reapear after:", nullptr, 16, 198, 100, 16},
+        {&Label23, L"1 sek.", nullptr, 118, 195, 120, 19},
         {&TrackBar3, nullptr, L"Time to wait before to show clock after mouse poiner is moved away", 10, 216, 450, 28, 1},
     });
     Label23.SetPixelFont(15);
