@@ -27,7 +27,7 @@ void CopyWineDriverSettings(HKEY scratch) {
 }  // namespace
 
 RegistrySandbox::RegistrySandbox() {
-    path_ = L"Software\\OrbinSettingsTests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+    path_ = std::wstring(L"Software\\OrbinSettingsTests\\") + std::to_wstring(GetCurrentProcessId()) + L"-" +
             std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++sandboxCounter);
     LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                                      &scratch_, nullptr);
@@ -44,6 +44,7 @@ RegistrySandbox::~RegistrySandbox() {
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     if (scratch_) RegCloseKey(scratch_);
     RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\OrbinSettingsTests");  // only once no other run uses it
 }
 
 ErrorCapture::ErrorCapture() {
