@@ -30,6 +30,8 @@ public:
     std::function<void(const std::wstring& file, const std::wstring& parameters)> shellOpen;
     // Posts the clock notice (SendClockNotice); a test may record the moment instead.
     std::function<void(WPARAM notice)> clockNotice;
+    // Runs when the window is gone: the program ends its message loop here.
+    std::function<void()> onDestroyed;
 
     // --- Module-level values ----------------------------------------------------------------------
     std::wstring programFolder;  // folder of this executable, with a trailing separator
@@ -218,22 +220,16 @@ private:
     void BindSoundEvents();
     void FormCreate();
     void CreateFaceModel();  // the face editor's creation steps
-    // Messages of the face, option, sound and store parts; true when handled.
+    // The sound part's own window messages (the end of a preview); true when handled.
     bool HandleSoundMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-
-public:
-    std::function<void()> onDestroyed;  // the program ends its message loop here
-
-private:
+    void Shortcut(WORD command);
 
     ui::Font dialogFont_;
+    ui::Font aboutFont_;
     ui::ImageList tabImages_;
     ui::Owned<HACCEL, DestroyAcceleratorTable> shortcuts_;
-    void Shortcut(WORD command);
-    ui::Font aboutFont_;
 
     // --- Sounds: state ---
-private:
     struct Preview;       // the running preview (sounds/SoundPreview.cpp)
     static void ReleasePreview(Preview* preview);
     std::optional<std::wstring> OpenSoundFileDialog();
