@@ -52,7 +52,6 @@ protected:
         ASSERT_GE(index, 0) << "no such font in the list";
         testbed::PickItem(w.ComboBox1.Handle(), index);
     }
-    void PressButton(ui::Control& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
 
     int WidestOf(std::initializer_list<const FaceText*> texts) {
         int widest = 0;
@@ -266,7 +265,7 @@ TEST_F(FaceTest, NewBackgroundColourCountsInTheSameFit) {
     EXPECT_EQ(w.Panel1.Color(), 0x0000FFu);
     EXPECT_EQ(w.Panel1.Width(), WidestOf({&w.Label2, &w.Label3}) + 10);
 
-    PressButton(w.CheckBox1);  // "No background": the panel shows the display colour, no refit yet
+    testbed::Press(w.CheckBox1);  // "No background": the panel shows the display colour, no refit yet
     EXPECT_EQ(w.Panel1.Color(), GetSysColor(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(w.Panel1.Width(), WidestOf({&w.Label2, &w.Label3}) + 10);
 }
@@ -293,9 +292,9 @@ TEST_F(FaceTest, ShapeFollowsEveryChangeOfSize) {
         {"day down", true,
          [&] {
              Click(w.Label3);
-             PressButton(w.SpeedButton2);
+             testbed::Press(w.SpeedButton2);
          }},
-        {"day up", true, [&] { PressButton(w.SpeedButton1); }},
+        {"day up", true, [&] { testbed::Press(w.SpeedButton1); }},
         {"smaller day", true, [&] { testbed::DragSlider(w.TrackBar1.Handle(), 10); }},
     };
     for (const Step& step : steps) {
@@ -311,13 +310,13 @@ TEST_F(FaceTest, ShapeFollowsEveryChangeOfSize) {
 
 TEST_F(FaceTest, UpAndDownMoveTheSelectedTextByOnePixelEvenAboveTheTop) {
     Click(w.Label1);
-    PressButton(w.SpeedButton1);
+    testbed::Press(w.SpeedButton1);
     EXPECT_EQ(w.Label1.Top(), -1);
-    PressButton(w.SpeedButton1);
+    testbed::Press(w.SpeedButton1);
     EXPECT_EQ(w.Label1.Top(), -2);
     int dateTop = w.Label2.Top();
     Click(w.Label2);
-    PressButton(w.SpeedButton2);
+    testbed::Press(w.SpeedButton2);
     EXPECT_EQ(w.Label2.Top(), dateTop + 1);
     EXPECT_EQ(w.Label1.Top(), -2);
 }
@@ -337,19 +336,19 @@ TEST_F(FaceTest, DefaultsRestoreTheFaceAndNothingElse) {
         PickColor(0x00FF00);
         PickFont(L"Tahoma");
         testbed::DragSlider(w.TrackBar1.Handle(), 30);
-        PressButton(w.SpeedButton2);
+        testbed::Press(w.SpeedButton2);
     }
     ClickBackground();
     PickColor(0xFF0000);
     testbed::DragSlider(w.TrackBar2.Handle(), 100);
-    PressButton(w.CheckBox1);
-    PressButton(w.CheckBox9);
-    PressButton(w.CheckBox2);
-    PressButton(w.CheckBox3);
+    testbed::Press(w.CheckBox1);
+    testbed::Press(w.CheckBox9);
+    testbed::Press(w.CheckBox2);
+    testbed::Press(w.CheckBox3);
     std::vector<bool> bold{w.Label1.Bold(), w.Label2.Bold(), w.Label3.Bold()};
     std::wstring timeText = w.Label1.Text(), dateText = w.Label2.Text();
 
-    PressButton(w.Button3);
+    testbed::Press(w.Button3);
 
     struct Expected {
         const FaceText* text;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "store/SettingsLayout.h"
+#include "support/Input.h"
 #include "support/RawRegistry.h"
 #include "support/StandInClock.h"
 #include "support/WindowFixture.h"
@@ -39,9 +40,6 @@ protected:
         return out;
     }
 };
-
-// The user's click on a check box.
-void Click(ui::CheckBox& box) { SendMessageW(box.Handle(), BM_CLICK, 0, 0); }
 
 double TimeOnly(double hours) { return hours / 24.0; }
 
@@ -181,9 +179,9 @@ TEST_F(LoadSave, ReloadBringsBackStoredValuesAndKeepsOtherEdits) {
     CreateWindowUnderTest();
     SettingsWindow& w = *window;
     ClickTab(w.TabSheet1);  // not the start page: "Reload" must not move away from it
-    Click(w.CheckBox3);      // stored: returns
+    testbed::Press(w.CheckBox3);      // stored: returns
     w.TrackBar2.SetPosition(200);
-    Click(w.cbballoon);      // nothing stored: the edit stays
+    testbed::Press(w.cbballoon);      // nothing stored: the edit stays
     SetRaw(kSounds, L"7", Sz(L"C:\\sounds\\bell.wav"));
 
     w.Button4.Click();
@@ -201,7 +199,7 @@ TEST_F(LoadSave, ApplyWithoutAutoStartRemovesTheRunValueForGood) {
     SetRaw(kRun, L"Orbin", Sz(L"C:\\Orbin\\orbin.exe"));
     CreateWindowUnderTest();
     ASSERT_TRUE(window->CheckBox4.Checked());
-    Click(window->CheckBox4);
+    testbed::Press(window->CheckBox4);
     window->Button1.Click();
     EXPECT_FALSE(GetRaw(kRun, L"Orbin").has_value());
     EXPECT_FALSE(window->CheckBox4.Checked());

@@ -26,7 +26,6 @@ protected:
     void TearDown() override {
         for (const auto& message : errors.messages) ADD_FAILURE() << "error box: " << message;
     }
-    void Press(ui::Control& control) { SendMessageW(control.Handle(), BM_CLICK, 0, 0); }
 
     // The boxes that "Set default view as hidden" governs, and whether each is usable while it is checked.
     std::vector<std::pair<ui::CheckBox*, bool>> Dependents() {
@@ -52,7 +51,7 @@ protected:
 TEST_F(OptionsTest, HiddenViewSwapsWhichOptionsAreAvailableAndKeepsTheirStates) {
     std::vector<bool> states = DependentStates();
     for (bool hidden : {true, false, true}) {
-        Press(w.CheckBox10);
+        testbed::Press(w.CheckBox10);
         ASSERT_EQ(w.CheckBox10.Checked(), hidden);
         ExpectDependentsFor(hidden);
         EXPECT_EQ(DependentStates(), states);
@@ -106,7 +105,7 @@ TEST_F(OptionsTest, NowButtonsSetTheTimeOfDayOnlyAndLeaveTheBox) {
     for (const PickerRow& row : kPickers) {
         (w.*row.picker).SetDateTime(ui::ToDateTime(someDay));
         double before = ui::TimeOfDay(ui::NowDateTime());
-        Press(w.*row.now);
+        testbed::Press(w.*row.now);
         double after = ui::TimeOfDay(ui::NowDateTime());
         double value = (w.*row.picker).DateTime();
         EXPECT_EQ(std::trunc(value), std::trunc(ui::ToDateTime(someDay)));
@@ -134,7 +133,7 @@ TEST_F(OptionsTest, ControlPanelButtonsRunTheirApplets) {
     };
     for (auto [button, parameters] : cases) {
         launches.clear();
-        Press(*button);
+        testbed::Press(*button);
         ASSERT_EQ(launches.size(), 1u);
         EXPECT_EQ(launches[0].first, L"rundll32.exe");
         EXPECT_EQ(launches[0].second, parameters);
@@ -151,7 +150,7 @@ TEST_F(OptionsTest, ClockFormatsReformatTheFaceAndRefitItsWidth) {
     for (const wchar_t* picture : pictures) {
         SYSTEMTIME before{}, after{};
         GetLocalTime(&before);
-        Press(w.CheckBox9);
+        testbed::Press(w.CheckBox9);
         GetLocalTime(&after);
         EXPECT_TRUE(IsTimeOfNow(w.Label1.Text(), before, after, picture)) << picture;
         EXPECT_EQ(w.Panel1.Width(), std::max({w.Label1.Width(), w.Label2.Width(), w.Label3.Width()}) + 10);
@@ -159,7 +158,7 @@ TEST_F(OptionsTest, ClockFormatsReformatTheFaceAndRefitItsWidth) {
     for (bool longDate : {true, false}) {
         SYSTEMTIME before{}, after{};
         GetLocalTime(&before);
-        Press(w.CheckBox2);
+        testbed::Press(w.CheckBox2);
         GetLocalTime(&after);
         std::wstring picture = locale_text::DatePicture(longDate);
         EXPECT_TRUE(w.Label2.Text() == locale_text::FormatDate(before, picture) ||

@@ -50,3 +50,19 @@ ctl.!default { type null }
 ALSA
   export ALSA_CONFIG_PATH="$build_dir/asound.conf"
 }
+
+# Builds, then runs the calling script again on a virtual X screen, with --inside-display before its
+# arguments.
+orbin_build_and_enter_display() {
+  orbin_build
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside-display "$@"
+}
+
+# The build's own Wine: its prefix, a silent sound device and one persistent server, stopped on exit.
+orbin_enter_wine() {
+  orbin_wine_env
+  orbin_prepare_prefix "$build_dir/wine-prefix"
+  orbin_silent_audio
+  orbin_start_wineserver
+  trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+}

@@ -94,8 +94,7 @@ void SettingsWindow::RefreshSoundList() {
         ListView1.SortByCaption(CompareHours);
     }
     // In one box, and once: not again at every refresh while the same values stay unreadable.
-    std::wstring problems;
-    for (const std::wstring& message : unreadable) problems += (problems.empty() ? L"" : L"\n") + message;
+    std::wstring problems = ui::JoinLines(unreadable);
     if (!problems.empty() && problems != reportedSoundProblems_) ui::ReportError(problems);
     reportedSoundProblems_ = problems;
 }

@@ -67,16 +67,8 @@ const store::SettingValue& LayoutOf(const std::wstring& name) {
     return *it;
 }
 
-std::wstring JoinLines(const std::vector<std::wstring>& lines) {
-    std::wstring text;
-    for (const auto& line : lines) text += (text.empty() ? L"" : L"\n") + line;
-    return text;
-}
-
-}  // namespace
-
 // The binding of every stored value to its control.
-static std::vector<Binding> BindingsOf(SettingsWindow& w) {
+std::vector<Binding> BindingsOf(SettingsWindow& w) {
     std::vector<Binding> bindings;
     auto color = [&](const wchar_t* name, FaceText& t) {
         bindings.push_back({name, [&t] { return Value(static_cast<int>(t.Color())); },
@@ -151,11 +143,13 @@ static std::vector<Binding> BindingsOf(SettingsWindow& w) {
     return bindings;
 }
 
-static const Binding& BindingFor(const std::vector<Binding>& bindings, const std::wstring& name) {
+const Binding& BindingFor(const std::vector<Binding>& bindings, const std::wstring& name) {
     auto it = std::find_if(bindings.begin(), bindings.end(), [&](const Binding& b) { return name == b.name; });
     if (it == bindings.end()) throw ui::Error(L"No control holds the setting '" + name + L"'.");
     return *it;
 }
+
+}  // namespace
 
 void SettingsWindow::LoadSettings(bool initial) {
     // A value that cannot be read is reported, and its control keeps what it shows; every other value
@@ -186,7 +180,7 @@ void SettingsWindow::LoadSettings(bool initial) {
     EnableSoundEditing(cbenabsnd.Checked());
     CheckBox10Click();
     UpdateDateText();
-    if (!problems.empty()) ui::ReportError(JoinLines(problems));
+    if (!problems.empty()) ui::ReportError(ui::JoinLines(problems));
 }
 
 void SettingsWindow::SaveSettings() {

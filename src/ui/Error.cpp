@@ -39,6 +39,12 @@ std::wstring FormatMessageText(const std::wstring& pattern, const std::wstring& 
     return out;
 }
 
+std::wstring JoinLines(const std::vector<std::wstring>& lines) {
+    std::wstring text;
+    for (const auto& line : lines) text += (text.empty() ? L"" : L"\n") + line;
+    return text;
+}
+
 ErrorSink SetErrorSink(ErrorSink sink) {
     ErrorSink previous = std::move(Sink());
     Sink() = std::move(sink);

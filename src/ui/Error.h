@@ -2,6 +2,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -20,6 +21,9 @@ private:
 
 // Replaces every "%s" in a message pattern with the value name: Format(L"Failed to get data for '%s'", L"ra").
 std::wstring FormatMessageText(const std::wstring& pattern, const std::wstring& name);
+
+// Several messages for one error box, one to a line.
+std::wstring JoinLines(const std::vector<std::wstring>& lines);
 
 // Where the messages of failed operations go: the error box, or a test's sink where one is installed.
 using ErrorSink = std::function<void(const std::wstring& message)>;

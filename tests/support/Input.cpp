@@ -4,6 +4,8 @@
 
 namespace testbed {
 
+void Press(const ui::Control& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
+
 void ClickAt(HWND hwnd, POINT client) {
     LPARAM at = MAKELPARAM(client.x, client.y);
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
